@@ -1,0 +1,21 @@
+// The process entry: Windows' screensaver host starts the program with "/s", "/p <handle>" or
+// "/c"; the switch decides between the saver and the About window.
+#include <windows.h>
+
+#include "shell/application.h"
+#include "shell/command_line.h"
+#include "shell/main_loop.h"
+#include "shell/single_instance.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandText, int) {
+  commandLine = new ScreensaverCommandLine(parseCommandLine(commandText ? commandText : ""));
+
+  if ((commandLine->mode == Preview || commandLine->mode == Unspecified) && !isFirstInstance()) return 0;
+
+  // The saver has no settings; "/c" never starts GLFW.
+  if (commandLine->mode == Configure) return 0;
+
+  application = new GLFWApplication(commandLine);
+  runMainLoop();
+  return 0;
+}
