@@ -6,5 +6,5 @@
 
 // Shaped like GLDEBUGPROC, so glDebugMessageCallback accepts it. Shows the message text in a box
 // captioned "Debug" and ignores the other values; a null message shows an empty box.
-void GLAPIENTRY debugMessage(GLenum source, GLenum type, GLuint id, GLenum severity, GLsizei length,
+void APIENTRY debugMessage(GLenum source, GLenum type, GLuint id, GLenum severity, GLsizei length,
                              const GLchar* message, const void* userParam);

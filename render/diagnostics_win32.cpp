@@ -63,6 +63,6 @@ bool GLFWApplication::hasExtension(const char* name) {
   return false;
 }
 
-void GLAPIENTRY debugMessage(GLenum, GLenum, GLuint, GLenum, GLsizei, const GLchar* message, const void*) {
+void APIENTRY debugMessage(GLenum, GLenum, GLuint, GLenum, GLsizei, const GLchar* message, const void*) {
   platform::showMessageBox(message ? message : "", "Debug");
 }
