@@ -32,6 +32,9 @@ class MeshLoader {
   bool loadObjText(std::string_view objText, std::string_view mtlText);
   bool loadMaterialsText(std::string_view mtlText);
 
+  // The line (from 1) that made the last loadObjText fail; 0 when no line did.
+  size_t failedLine() const { return failedLine_; }
+
   // Progress lines go to standard output unless redirected here; null silences them.
   void setProgressOutput(std::ostream* stream) { progress_ = stream; }
 
@@ -42,6 +45,7 @@ class MeshLoader {
 
  private:
   std::ostream* progress_;  // standard output unless redirected
+  size_t failedLine_ = 0;
 };
 
 // The corners of one "f" line, in order, into `corners` (cleared first). False when a corner

@@ -15,6 +15,30 @@ std::string_view leadingToken(std::string_view line);
 // What follows the leading token and its blanks, up to the last non-blank of the line.
 std::string_view textAfterToken(std::string_view line);
 
+// Yields the fields of splitFields one at a time, without a list.
+class FieldCursor {
+ public:
+  FieldCursor(std::string_view text, char separator) : text_(text), separator_(separator) {}
+
+  bool next(std::string_view& field) {
+    if (at_ >= text_.size()) return false;
+    const size_t end = text_.find(separator_, at_);
+    if (end == std::string_view::npos) {
+      field = text_.substr(at_);
+      at_ = text_.size();
+    } else {
+      field = text_.substr(at_, end - at_);
+      at_ = end + 1;
+    }
+    return true;
+  }
+
+ private:
+  std::string_view text_;
+  char separator_;
+  size_t at_ = 0;
+};
+
 // Fields between separators. Two separators in a row or one at the start give an empty
 // field; one at the very end gives no empty last field; an empty text gives no field.
 std::vector<std::string_view> splitFields(std::string_view text, char separator);
