@@ -1,5 +1,11 @@
 #include "render/environment.h"
 
+#include <ctime>
+
+// The clock is a 64-bit count on every target (see CMakeLists.txt for 32-bit Windows), so dates
+// past 2038 convert.
+static_assert(sizeof(std::time_t) >= 8);
+
 GLFWEnvironment::GLFWEnvironment(float time) : startTime(time), currentTime(time) {}
 
 void GLFWEnvironment::setViewport(float width_, float height_) {
@@ -24,9 +30,10 @@ void GLFWEnvironment::captureDate() {
   for (int i = 0; i < 6; ++i) startDate[i] = date[i];
 }
 
-bool localDate(std::time_t seconds, std::int32_t (&date)[6]) {
-  // One thread uses the clock, so localtime's shared record is safe and works on every target.
-  const std::tm* local = std::localtime(&seconds);
+bool localDate(std::int64_t seconds, std::int32_t (&date)[6]) {
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  // One thread uses the clock, so localtime's shared record is safe, and it exists on every target.
+  const std::tm* local = std::localtime(&t);
   if (local == nullptr) return false;
   date[0] = local->tm_mday;
   date[1] = local->tm_mon + 1;

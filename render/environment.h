@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ctime>
 
 #include "render/math.h"
 
@@ -35,6 +34,6 @@ class GLFWEnvironment {
   std::int32_t startDate[6]{};
 };
 
-// The local date of `seconds` in the order of GLFWEnvironment::date. False, with `date`
-// untouched, when the conversion fails.
-bool localDate(std::time_t seconds, std::int32_t (&date)[6]);
+// The local date of `seconds` (since 1970, UTC) in the order of GLFWEnvironment::date. False,
+// with `date` untouched, when the conversion fails.
+bool localDate(std::int64_t seconds, std::int32_t (&date)[6]);

@@ -56,7 +56,7 @@ TEST(EnvironmentTest, TimeIsTheCurrentClockReading) {
 
 TEST(EnvironmentTest, LocalDateFieldsInSeveralZones) {
   // 13 May 2019, 14:03:07 UTC.
-  const std::time_t moment = 1557756187;
+  const std::int64_t moment = 1557756187;
   const struct {
     const char* zone;
     std::int32_t date[6];
@@ -76,7 +76,7 @@ TEST(EnvironmentTest, LocalDateFieldsInSeveralZones) {
 
 TEST(EnvironmentTest, FailedConversionLeavesTheDate) {
   std::int32_t date[6] = {1, 2, 3, 4, 5, 6};
-  EXPECT_FALSE(localDate(std::numeric_limits<std::time_t>::max(), date));
+  EXPECT_FALSE(localDate(std::numeric_limits<std::int64_t>::max(), date));
   expectDate(date, {1, 2, 3, 4, 5, 6});
 }
 
