@@ -8,7 +8,7 @@
 // host then only waits for the saver's exit.
 //
 // Report lines on standard output:
-//   CHILD <handle>                 SAVERPID <pid>
+//   CHILD <handle>                 SAVERPID <pid>                 SECONDPID <pid>
 //   TREE count=<n>                 WINDOW hwnd= parent= class= x= y= w= h= disabled= visible= pid=
 //   TOPLEVEL hwnd= class= w= h= visible=   (the saver's own top-level windows)
 //   SECONDEXIT <code> after_ms=<n> | SECONDTIMEOUT
@@ -242,6 +242,7 @@ int main(int argc, char** argv) {
   if (options.second) {
     PROCESS_INFORMATION second{};
     if (!startSaver(options.saver, child, second)) return 2;
+    report("SECONDPID %lu", second.dwProcessId);
     const ULONGLONG secondStarted = GetTickCount64();
     if (waitPumping(second.hProcess, options.timeoutMs)) {
       report("SECONDEXIT %lu after_ms=%llu", exitCode(second.hProcess), GetTickCount64() - secondStarted);
