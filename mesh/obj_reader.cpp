@@ -41,6 +41,20 @@ bool readFloats(std::string_view line, size_t count, float* values) {
   return true;
 }
 
+// Roughly how many corners the "f" lines hold (blanks after a leading f), so the model-wide lists
+// grow once instead of doubling through copies of fresh memory. Only capacity depends on it.
+size_t estimateCorners(std::string_view text) {
+  size_t corners = 0;
+  LineReader lines(text);
+  std::string_view line;
+  while (lines.next(line)) {
+    if (line.size() > 1 && line[0] == 'f' && (line[1] == ' ' || line[1] == '\t')) {
+      corners += static_cast<size_t>(std::count(line.begin(), line.end(), ' '));
+    }
+  }
+  return corners;
+}
+
 // State of one read of an OBJ text; nothing of it outlives the read.
 class ObjReader {
  public:
@@ -204,6 +218,10 @@ bool MeshLoader::loadObjText(std::string_view objText, std::string_view mtlText)
   indices.clear();
   failedLine_ = 0;
   const size_t materialsBefore = materials.size();
+
+  const size_t corners = estimateCorners(objText);
+  vertices.reserve(corners);
+  indices.reserve(corners * 3 / 2);
 
   ObjReader reader(*this, progress_, mtlText);
   size_t lineNumber = 0;
