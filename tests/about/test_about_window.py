@@ -38,6 +38,7 @@ def built(env_name, *default):
 
 SAVER = built("TESSELUME_SCR", "shell", "tesselume.scr")
 INSPECTOR = built("TESSELUME_ABOUT_INSPECTOR", "tests", "about", "about_inspector.exe")
+FAILURE_PROBE = built("TESSELUME_ABOUT_FAILURE_PROBE", "tests", "about", "about_failure_probe.exe")
 LOGO = built("TESSELUME_ART_DIR", "resources", "art") / "about_logo.bmp"
 
 
@@ -205,3 +206,16 @@ def test_button_opens_the_web_site_and_the_close_box_ends_the_run(screen_rig, ur
         assert saver.alive()
     inspect(r, "close")
     assert saver.wait(30) == 0
+
+
+@pytest.mark.parametrize("screen_rig", [(1920, 1080)], indirect=True, ids=["1920x1080"])
+def test_failed_set_up_shows_both_boxes_and_returns(screen_rig):
+    width, height, r = screen_rig
+    watcher = r.boxwatch(count=2, timeout_ms=30000)
+    code, probe = r.run(FAILURE_PROBE, timeout=60)
+    assert watcher.wait(30) == 0, "fewer than two boxes"
+    boxes = [(b["caption"], b["text"], b.get("icon")) for b in r.boxes(watcher)]
+    assert boxes == [("Error!", "Window Registration Failed!", "exclamation"),
+                     ("Error!", "Window Creation Failed!", "exclamation")]
+    # Without a window there is no message loop to wait in: the constructor came back.
+    assert (code, probe.lines()) == (0, ["returned"])
