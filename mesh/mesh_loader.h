@@ -27,8 +27,8 @@ class MeshLoader {
   bool loadMaterials(unsigned mtlResourceId);
 
   // Every "mtllib" line reads `mtlText`. A line that cannot be read ("v" with fewer than three
-  // numbers, a face corner outside its list, a number without digits ...) makes the load fail:
-  // false, with meshes, vertices, indices and materials as if the call had not read anything.
+  // numbers, a face corner outside its list, a number without digits ...) refuses the model:
+  // false, with meshes, vertices and indices empty and materials as before the call.
   bool loadObjText(std::string_view objText, std::string_view mtlText);
   bool loadMaterialsText(std::string_view mtlText);
 

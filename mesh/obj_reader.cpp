@@ -41,15 +41,17 @@ bool readFloats(std::string_view line, size_t count, float* values) {
   return true;
 }
 
-// Roughly how many corners the "f" lines hold (blanks after a leading f), so the model-wide lists
-// grow once instead of doubling through copies of fresh memory. Only capacity depends on it.
+// About how many corners the "f" lines hold (blank runs followed by a field), so the model-wide
+// lists grow once instead of doubling through copies into fresh memory. Only capacity depends on
+// it, and it never exceeds the corners such lines can give.
 size_t estimateCorners(std::string_view text) {
   size_t corners = 0;
   LineReader lines(text);
   std::string_view line;
   while (lines.next(line)) {
-    if (line.size() > 1 && line[0] == 'f' && (line[1] == ' ' || line[1] == '\t')) {
-      corners += static_cast<size_t>(std::count(line.begin(), line.end(), ' '));
+    if (line.size() < 2 || line[0] != 'f' || line[1] != ' ') continue;
+    for (size_t i = 1; i + 1 < line.size(); ++i) {
+      if (line[i] == ' ' && line[i + 1] != ' ') ++corners;
     }
   }
   return corners;
