@@ -89,18 +89,14 @@ class ObjReader {
     const std::string_view token = leadingToken(line);
     if (token == "o" || token == "g" || (!line.empty() && line[0] == 'g')) {
       readGroup(line, token);
-    } else if (token == "v") {
-      Vector3 position;
-      if (!readFloats(line, 3, &position.x)) return false;
-      positions_.push_back(position);
+    } else if (token == "v" || token == "vn") {
+      float xyz[3];
+      if (!readFloats(line, 3, xyz)) return false;
+      (token == "v" ? positions_ : normals_).emplace_back(xyz[0], xyz[1], xyz[2]);
     } else if (token == "vt") {
-      Vector2 texCoord;
-      if (!readFloats(line, 2, &texCoord.x)) return false;
-      texCoords_.push_back(texCoord);
-    } else if (token == "vn") {
-      Vector3 normal;
-      if (!readFloats(line, 3, &normal.x)) return false;
-      normals_.push_back(normal);
+      float uv[2];
+      if (!readFloats(line, 2, uv)) return false;
+      texCoords_.emplace_back(uv[0], uv[1]);
     } else if (token == "f") {
       return readFace(line);
     } else if (token == "usemtl") {
