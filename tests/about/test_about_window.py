@@ -36,9 +36,10 @@ def built(env_name, *default):
     return Path(value) if value else rig.build_dir().joinpath(*default)
 
 
-SAVER = built("TESSELUME_SCR", "shell", "tesselume.scr")
+SAVER = built("TESSELUME_SCR", "tesselume.scr")
 INSPECTOR = built("TESSELUME_ABOUT_INSPECTOR", "tests", "about", "about_inspector.exe")
 FAILURE_PROBE = built("TESSELUME_ABOUT_FAILURE_PROBE", "tests", "about", "about_failure_probe.exe")
+RESOURCES_PROBE = built("TESSELUME_RESOURCES_PROBE", "tests", "about", "saver_resources_probe.exe")
 LOGO = built("TESSELUME_ART_DIR", "resources", "art") / "about_logo.bmp"
 
 
@@ -56,24 +57,14 @@ def template(tmp_path_factory):
         display.stop()
 
 
-def open_rig(template, workdir, width, height):
-    """A display of the given size and a prefix of its own (the desktop size is the server's)."""
-    screen = f"{width}x{height}x24"
-    display = rig.Display(workdir, screen)
-    rig.Prefix(template.path, display.name).copy_to(workdir / "pfx")
-    prefix = rig.Prefix(workdir / "pfx", display.name)
-    prefix.start_server()
-    return display, rig.Rig(display.name, prefix, workdir, screen)
-
-
 @pytest.fixture(scope="module", params=[(1920, 1080), (1366, 768)], ids=lambda s: f"{s[0]}x{s[1]}")
 def screen_rig(request, template, tmp_path_factory):
+    """A display of the given size with a prefix and server of its own: Wine keeps what it learnt
+    of a display in the prefix and its server."""
     width, height = request.param
-    display, r = open_rig(template, tmp_path_factory.mktemp(f"about-{width}x{height}"), width, height)
+    r = rig.separate(template, tmp_path_factory.mktemp(f"about-{width}x{height}"), f"{width}x{height}x24")
     yield width, height, r
-    r.stop_all()
-    r.prefix.stop_server()
-    display.stop()
+    r.close()
 
 
 @pytest.fixture()
@@ -219,3 +210,15 @@ def test_failed_set_up_shows_both_boxes_and_returns(screen_rig):
                      ("Error!", "Window Creation Failed!", "exclamation")]
     # Without a window there is no message loop to wait in: the constructor came back.
     assert (code, probe.lines()) == (0, ["returned"])
+
+
+@pytest.mark.parametrize("screen_rig", [(1920, 1080)], indirect=True, ids=["1920x1080"])
+def test_saver_carries_its_pictures(screen_rig):
+    width, height, r = screen_rig
+    code, probe = r.run(RESOURCES_PROBE, rig.windows_path(SAVER), timeout=60)
+    assert code == 0, probe.err()
+    found = json.loads(probe.lines()[-1])
+    assert found["bitmap101"] == {"width": 110, "height": 83, "bits": 24}
+    assert found["bitmap123"] == {"width": 1920, "height": 1080, "bits": 24}
+    assert (found["png124"]["width"], found["png124"]["height"]) == (2400, 2400)
+    assert found["icon1"] == [{"size": 16, "bits": 32}, {"size": 32, "bits": 32}, {"size": 48, "bits": 32}]
