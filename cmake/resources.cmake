@@ -9,6 +9,13 @@ function(tesselume_add_resources target rcfile)
   get_filename_component(rc "${rcfile}" ABSOLUTE)
   if(WIN32)
     target_sources(${target} PRIVATE "${rc}")
+    # The program's pictures are drawn at build time (resources/CMakeLists.txt) into the build tree,
+    # where windres finds them through an include path.
+    set_source_files_properties("${rc}" TARGET_DIRECTORY ${target}
+      PROPERTIES INCLUDE_DIRECTORIES "${CMAKE_BINARY_DIR}/resources/art")
+    if(rc STREQUAL "${CMAKE_SOURCE_DIR}/resources/tesselume.rc")
+      add_dependencies(${target} tesselume_art)
+    endif()
   else()
     get_filename_component(rc_dir "${rc}" DIRECTORY)
     file(STRINGS "${rc}" rc_lines REGEX "^[ \t]*[0-9]+[ \t]+(TEXTFILE|WAVE)[ \t]+\"")
