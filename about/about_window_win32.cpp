@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr int windowWidth = 400;
@@ -89,6 +91,16 @@ HWND createStatic(const char* text, int x, int y, int width, int height, int id,
   return control;
 }
 
+// SetProcessDPIAware came with Vista; imported directly it would keep the program from loading on
+// XP, where there is no display scaling to opt out of anyway.
+void declareDpiAware() {
+  using SetProcessDpiAware = BOOL(WINAPI*)();
+  FARPROC found = GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware");
+  SetProcessDpiAware setAware = nullptr;
+  std::memcpy(&setAware, &found, sizeof setAware);
+  if (setAware) setAware();
+}
+
 }  // namespace
 
 const char* const aboutWebAddress = "https://www.tesselume.example/?utm_source=About";
@@ -120,7 +132,7 @@ AboutWindow::AboutWindow(HINSTANCE instance, int showCommand)
   }
 
   // Physical pixels: the window keeps its size and centre under display scaling.
-  SetProcessDPIAware();
+  declareDpiAware();
   HDC screen = GetDC(nullptr);
   const int screenWidth = GetDeviceCaps(screen, HORZRES);
   const int screenHeight = GetDeviceCaps(screen, VERTRES);
