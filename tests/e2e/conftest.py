@@ -6,7 +6,7 @@ import os
 import pytest
 
 import rig as rigmod
-from saver_under_test import saver_path
+from saver_under_test import SAVER_TITLE, saver_path
 
 
 @pytest.fixture(scope="session")
@@ -39,12 +39,19 @@ def shared_rig(tmp_path_factory, saver):
         rigmod.down(rundir)
 
 
+def leave_empty(the_rig):
+    """Ends what a test left running and waits until its windows are gone from the display."""
+    the_rig.stop_all()
+    left = rigmod.wait_for(lambda: not the_rig.visible_windows(SAVER_TITLE), 10)
+    assert left, "a saver window outlived its test"
+
+
 @pytest.fixture
 def rig(shared_rig):
     """The shared rig, left with nothing running after each test."""
     the_rig, _ = shared_rig
     yield the_rig
-    the_rig.stop_all()
+    leave_empty(the_rig)
 
 
 @pytest.fixture(scope="session")
@@ -59,4 +66,4 @@ def small_rig(shared_rig, tmp_path_factory):
 @pytest.fixture
 def small(small_rig):
     yield small_rig
-    small_rig.stop_all()
+    leave_empty(small_rig)

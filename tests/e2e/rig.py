@@ -288,12 +288,16 @@ class Rig:
     # --- X side -------------------------------------------------------------------------------
 
     def x(self, *args, timeout=20, check=True):
-        """Runs an X client on the rig's display; returns its standard output."""
+        """Runs an X client on the rig's display; returns its standard output. Unchecked, a
+        failure other than BadWindow (the window went away) returns None."""
         env = dict(os.environ, DISPLAY=self.display_name)
         result = subprocess.run(["timeout", str(timeout), *map(str, args)], env=env, stdin=subprocess.DEVNULL,
                                 capture_output=True, text=True)
-        if check and result.returncode != 0:
-            raise RuntimeError(f"{args[0]} failed ({result.returncode}): {result.stderr.strip()}")
+        if result.returncode != 0:
+            if check:
+                raise RuntimeError(f"{args[0]} failed ({result.returncode}): {result.stderr.strip()}")
+            if result.returncode == 124 or (result.stderr.strip() and "BadWindow" not in result.stderr):
+                return None
         return result.stdout
 
     def xdotool(self, *args, **kwargs):
@@ -302,13 +306,15 @@ class Rig:
     def find_windows(self, name, timeout=20):
         """X ids of visible windows whose name matches the regular expression, waiting up to
         timeout seconds for the first; [] when none came."""
-        result = self.x("xdotool", "search", "--sync", "--onlyvisible", "--name", name, timeout=timeout, check=False)
-        return [int(w) for w in result.split()]
+        return wait_for(lambda: self.visible_windows(name), timeout) or []
 
     def visible_windows(self, name):
-        """Visible windows matching name right now, without waiting."""
-        result = self.x("xdotool", "search", "--onlyvisible", "--name", name, check=False)
-        return [int(w) for w in result.split()]
+        """Visible windows matching name right now. A window that goes away while xdotool walks
+        the tree makes it complain; what it printed still counts, and the next poll sees more."""
+        env = dict(os.environ, DISPLAY=self.display_name)
+        result = subprocess.run(["timeout", "20", "xdotool", "search", "--onlyvisible", "--name", name], env=env,
+                                stdin=subprocess.DEVNULL, capture_output=True, text=True)
+        return [int(w) for w in result.stdout.split() if w.isdigit()]
 
     def geometry(self, window):
         """(x, y, width, height) of an X window."""
@@ -319,9 +325,31 @@ class Rig:
         match = re.search(r"dimensions:\s+(\d+)x(\d+) pixels", self.x("xdpyinfo"))
         return int(match.group(1)), int(match.group(2))
 
-    def key(self, *keys, window=None):
-        target = ["--window", window] if window else []
-        self.xdotool("key", *target, *keys)
+    def key(self, *keys):
+        """Presses and releases keys through XTEST: they reach the window under the pointer."""
+        self.xdotool("key", *keys)
+
+    def key_on(self, window, *keys):
+        """Keys for one window: the pointer goes onto it, and once it has the focus (a key sent
+        earlier is lost) the keys go through XTEST. Keys sent straight to a window (XSendEvent)
+        are avoided: a window that closes on the press never gets the release, and Wine then
+        keeps the key down and later hands a stray release to whichever window comes next."""
+        self.pointer_to(window)
+        wait_for(lambda: self.focused_window() == int(window), 5)
+        self.key(*keys)
+
+    def click_on(self, window, x, y, button=1):
+        """A click at (x, y) inside a window."""
+        self.pointer_to(window, x, y)
+        self.xdotool("click", button)
+
+    def focused_window(self):
+        result = self.x("xdotool", "getwindowfocus", check=False)
+        return int(result) if result and result.strip().isdigit() else None
+
+    def pointer_to(self, window, x=5, y=5):
+        """Moves the pointer onto a window (relative position), so XTEST keys go there."""
+        self.xdotool("mousemove", "--window", window, x, y)
 
     def click(self, button=1):
         self.xdotool("click", button)

@@ -3,6 +3,7 @@
 import time
 
 import rig as rigmod
+from rig import wait_for
 
 SAVER_TITLE = "^Tesselume Screensaver$"
 
@@ -43,9 +44,19 @@ def settled_size(rig, expected, timeout=10):
 
 
 def end_with_key(rig, proc, key="a"):
-    """Puts the pointer on the saver's window (keys go where the pointer is) and presses a key."""
+    """Presses a key on the saver's window; returns the exit code."""
     windows = rig.find_windows(SAVER_TITLE, timeout=10)
     assert windows, "the saver's window is gone"
-    rig.xdotool("mousemove", "--window", windows[-1], 5, 5)
-    rig.key(key)
+    rig.key_on(windows[-1], key)
+    return proc.wait(10)
+
+
+def close_about(rig, proc):
+    """Clicks the close box of the About window's caption (Wine draws the caption itself, there
+    being no window manager), as a user would close it; returns the exit code."""
+    windows = rig.find_windows("^About$", timeout=20)
+    assert len(windows) == 1, f"expected the About window, found {windows}"
+    width = rig.geometry(windows[0])[2]
+    wait_for(lambda: rig.focused_window() == windows[0], 5)
+    rig.click_on(windows[0], width - 14, 11)
     return proc.wait(10)

@@ -5,8 +5,8 @@ import time
 
 import pytest
 
-from saver_under_test import SAVER_TITLE
 from rig import HostReport, wait_for
+from saver_under_test import SAVER_TITLE, close_about
 
 
 @pytest.fixture(params=["preview", "no-switch"])
@@ -45,8 +45,8 @@ def test_fullscreen_and_configure_ignore_the_guard(rig, saver, guard_holder):
     fullscreen = rig.start(saver, "/s")
     new = wait_for(lambda: set(rig.visible_windows(SAVER_TITLE)) - set(holder_windows), 30)
     assert new and fullscreen.alive(), "the /s run did not open its window beside the guarded run"
-    configure = rig.start(saver, "/c")
-    assert configure.wait(20) == 0
-    rig.key("a", window=new.pop())
+    rig.key_on(new.pop(), "a")
     assert fullscreen.wait(10) == 0
+    configure = rig.start(saver, "/c")
+    assert close_about(rig, configure) == 0
     assert holder.alive()
