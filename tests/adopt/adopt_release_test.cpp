@@ -79,8 +79,7 @@ TEST_F(CreatedRelease, WindowGlfwMadeIsDestroyed) {
 }
 
 // The owner keeps the window, so it must not keep icons that GLFW destroys on release.
-// Disabled until the release takes its icons back from an adopted window: it still leaves them.
-TEST_F(AdoptedIcon, DISABLED_DestroyedIconIsNotLeftOnTheWindow) {
+TEST_F(AdoptedIcon, DestroyedIconIsNotLeftOnTheWindow) {
   HWND window = windows.create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 20, 20, 152, 112);
   GLFWwindow* adopted = glfwAdoptWindow(window, nullptr);
   ASSERT_TRUE(adopted);
