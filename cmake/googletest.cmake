@@ -13,6 +13,8 @@ function(tesselume_add_gtest name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   tesselume_warnings(${name})
+  # A list of labels must reach the discovered tests as one property value.
+  string(REPLACE ";" "\\;" labels "${ARG_LABELS}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300)
+                       PROPERTIES LABELS "${labels}" TIMEOUT 300)
 endfunction()
