@@ -203,6 +203,12 @@ class Proc:
             raise AssertionError(f"{self.args[0]} hit the rig's own timeout")
         return code & 0xFF
 
+    def exit_code(self, timeout):
+        """Like wait(), for assertions: a message with the command and its error output."""
+        code = self.wait(timeout)
+        return code, (f"{' '.join(self.args)}: exit {code} (None: still running after {timeout} s); "
+                      f"stderr: {self.err()[-800:]!r}")
+
     def kill(self):
         """Ends the program (SIGTERM reaches wine through `timeout`)."""
         if self.popen.poll() is None:

@@ -21,7 +21,7 @@ def start_fullscreen(rig, saver, *switch, extra_env=None):
     """Starts a full-screen run and waits for its window; returns (process, X window id)."""
     proc = rig.start(saver, *switch, extra_env=extra_env)
     windows = rig.find_windows(SAVER_TITLE, timeout=30)
-    assert proc.alive(), f"the saver ended on its own with {proc.wait(1)}: {proc.err()}"
+    assert proc.alive(), f"the saver ended on its own: {proc.exit_code(1)[1]}"
     assert len(windows) == 1, f"expected one saver window, found {windows}"
     return proc, windows[0]
 

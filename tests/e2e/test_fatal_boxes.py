@@ -21,4 +21,5 @@ def test_no_opengl_driver(rig, saver, switch):
     proc = rig.start(saver, *switch, extra_env=NO_OPENGL)
     assert watch.wait(45) == 0, f"boxes seen: {watch.out()!r}"
     assert_glfw_error_then_failed_to_open(rig.boxes(watch), "WGL: Failed to load opengl32.dll")
-    assert proc.wait(10) == 0
+    code, why = proc.exit_code(10)
+    assert code == 0, why

@@ -68,7 +68,8 @@ def test_handle_that_is_no_window(rig, saver, handle):
     assert boxes[1]["text"] == "Failed to open window"
     assert {box.get("icon") for box in boxes} == {"information"}
     if saver_proc:
-        assert saver_proc.wait(10) == 0
+        code, why = saver_proc.exit_code(10)
+        assert code == 0, why
     else:
         assert host.wait(20) == 0
         assert HostReport(host.lines()).exit()[:1] == (0,)

@@ -4,6 +4,8 @@
 // and the saver runs on it with "/p <child>". After the delay the host reports the windows inside
 // the child, then disables or destroys the child (or does nothing) and reports how long the saver
 // took to exit. --second starts another "/p" saver on the same child while the first runs.
+// With --action none and no --timeout-ms the host waits until the saver ends: close the host's
+// window (or end the host) to end the preview.
 // --stale-handle destroys the child before the saver starts, so the saver gets a dead handle; the
 // host then only waits for the saver's exit.
 //
@@ -36,7 +38,7 @@ struct Options {
   const char* saver = nullptr;
   Action action = Action::None;
   DWORD delayMs = 3000;
-  DWORD timeoutMs = 15000;
+  DWORD timeoutMs = 0;  // 0: not given (15 s after an action; with none, until the saver ends)
   bool second = false;
   bool staleHandle = false;
 };
@@ -73,6 +75,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
       return false;
     }
   }
+  if (!options.timeoutMs) options.timeoutMs = options.action == Action::None ? INFINITE : 15000;
   return options.saver != nullptr;
 }
 
@@ -189,8 +192,11 @@ HWND createWindows(HWND& child) {
   slot.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   slot.lpszClassName = L"PreviewSlot";
   if (!RegisterClassW(&host) || !RegisterClassW(&slot)) return nullptr;
-  HWND top = CreateWindowExW(0, L"PreviewHost", L"Preview Host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
-                             400, 300, nullptr, nullptr, instance, nullptr);
+  // A caption with a close box: closing the host takes the preview child with it, which ends the
+  // saver as the dialog's closing would.
+  HWND top = CreateWindowExW(0, L"PreviewHost", L"Preview Host",
+                             WS_CAPTION | WS_SYSMENU | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, 400, 300, nullptr,
+                             nullptr, instance, nullptr);
   if (!top) return nullptr;
   child = CreateWindowExW(0, L"PreviewSlot", L"", WS_CHILD | WS_VISIBLE, 20, 20, 152, 112, top, nullptr, instance,
                           nullptr);
