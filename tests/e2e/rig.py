@@ -381,9 +381,9 @@ class Rig:
     def boxes(proc):
         return [json.loads(line) for line in proc.lines()]
 
-    def preview_host(self, saver, *options, timeout=90):
+    def preview_host(self, saver, *options, timeout=90, extra_env=None):
         return self.start(build_dir() / "tools" / "preview_host" / "preview_host.exe", windows_path(saver),
-                          *options, timeout=timeout, name="preview_host")
+                          *options, timeout=timeout, name="preview_host", extra_env=extra_env)
 
 
 class HostReport:

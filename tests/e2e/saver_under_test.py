@@ -7,6 +7,17 @@ from rig import wait_for
 
 SAVER_TITLE = "^Tesselume Screensaver$"
 
+# Runs that end on a fatal path call glfwTerminate, which unloads the XInput DLL that GLFW loaded.
+# Wine 8's xinput keeps a worker thread running in it, and about one run in thirty that thread then
+# faults in the unloaded code ("Unhandled page fault on execute access" inside xinput1_4.dll). That
+# is Wine's race, not the saver's: those runs go without XInput (GLFW only loses gamepads).
+NO_XINPUT = "xinput1_1,xinput1_2,xinput1_3,xinput1_4,xinput9_1_0=d"
+
+
+def fatal_path_env(*overrides):
+    """WINEDLLOVERRIDES for a run that ends through glfwTerminate."""
+    return {"WINEDLLOVERRIDES": ";".join([rigmod.WINE_ENV["WINEDLLOVERRIDES"], NO_XINPUT, *overrides])}
+
 
 def saver_path():
     """The 64-bit build's tesselume.scr, or None."""
@@ -15,6 +26,13 @@ def saver_path():
         if candidate.is_file():
             return candidate
     return None
+
+
+def assert_clean_exit(proc, timeout=10):
+    """Exit code 0 within timeout, and no fault on the way out (Wine reports one on stderr even
+    when the exit code survives it)."""
+    code, why = proc.exit_code(timeout)
+    assert code == 0 and "Unhandled" not in proc.err(), why
 
 
 def start_fullscreen(rig, saver, *switch, extra_env=None):

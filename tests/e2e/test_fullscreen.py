@@ -5,7 +5,7 @@ import time
 
 import pytest
 
-from saver_under_test import start_fullscreen
+from saver_under_test import assert_clean_exit, start_fullscreen
 
 
 @pytest.mark.parametrize("switch", [("/s",), ()], ids=["s", "no-switch"])
@@ -16,8 +16,7 @@ def test_window_fills_the_display(request, saver, switch, display):
     width, height = rig.screen_size()
     assert rig.geometry(window) == (0, 0, width, height)
     rig.key("a")
-    code, why = proc.exit_code(10)
-    assert code == 0, why
+    assert_clean_exit(proc, 10)
 
 
 @pytest.mark.parametrize("action", [("key", "a"), ("key", "Shift_L"), ("click", "1"), ("click", "3")],
@@ -26,8 +25,7 @@ def test_key_or_button_ends_the_saver(rig, saver, action):
     proc, _ = start_fullscreen(rig, saver, "/s")
     rig.xdotool(*action)
     sent = time.monotonic()
-    code, why = proc.exit_code(5)
-    assert code == 0, why
+    assert_clean_exit(proc, 5)
     assert proc.ended - sent < 2.0
 
 
@@ -41,5 +39,4 @@ def test_moving_and_wheel_do_not_end_the_saver(rig, saver):
     time.sleep(1.0)
     assert proc.alive(), f"the saver ended with {proc.wait(1)} after movement or wheel"
     rig.key("a")
-    code, why = proc.exit_code(5)
-    assert code == 0, why
+    assert_clean_exit(proc, 5)

@@ -5,6 +5,7 @@ screen on this rig, so these tests look at the window tree, the boxes and the ex
 import pytest
 
 from rig import HostReport
+from saver_under_test import assert_clean_exit, fatal_path_env
 
 
 def host_run(rig, saver, *options, timeout=60):
@@ -57,10 +58,11 @@ BAD_HANDLES = {
 def test_handle_that_is_no_window(rig, saver, handle):
     watch = rig.boxwatch(count=2, timeout_ms=30000)
     if handle == "destroyed":
-        host = rig.preview_host(saver, "--stale-handle", "--timeout-ms", "40000")
+        # The host passes its environment on to the saver it starts.
+        host = rig.preview_host(saver, "--stale-handle", "--timeout-ms", "40000", extra_env=fatal_path_env())
         saver_proc = None
     else:
-        saver_proc = rig.start(saver, "/p", handle)
+        saver_proc = rig.start(saver, "/p", handle, extra_env=fatal_path_env())
     assert watch.wait(45) == 0, f"boxes seen: {watch.out()!r}"
     boxes = rig.boxes(watch)
     assert [box["caption"] for box in boxes] == ["Error", "Debug"], boxes
@@ -68,8 +70,7 @@ def test_handle_that_is_no_window(rig, saver, handle):
     assert boxes[1]["text"] == "Failed to open window"
     assert {box.get("icon") for box in boxes} == {"information"}
     if saver_proc:
-        code, why = saver_proc.exit_code(10)
-        assert code == 0, why
+        assert_clean_exit(saver_proc, 10)
     else:
         assert host.wait(20) == 0
         assert HostReport(host.lines()).exit()[:1] == (0,)

@@ -6,7 +6,7 @@ import time
 import pytest
 
 from rig import HostReport, wait_for
-from saver_under_test import SAVER_TITLE, close_about
+from saver_under_test import SAVER_TITLE, assert_clean_exit, close_about
 
 
 @pytest.fixture(params=["preview", "no-switch"])
@@ -33,8 +33,7 @@ def test_guarded_run_leaves_at_once_without_window(rig, saver, guard_holder, arg
     while proc.alive() and time.monotonic() - started < 10:
         seen.update(rig.visible_windows(SAVER_TITLE))
         time.sleep(0.05)
-    code, why = proc.exit_code(1)
-    assert code == 0, why
+    assert_clean_exit(proc, 1)
     assert proc.ended - started < 5.0
     assert seen <= set(holder_windows), "the second run opened a window"
     assert holder.alive()
@@ -46,8 +45,7 @@ def test_fullscreen_and_configure_ignore_the_guard(rig, saver, guard_holder):
     new = wait_for(lambda: set(rig.visible_windows(SAVER_TITLE)) - set(holder_windows), 30)
     assert new and fullscreen.alive(), "the /s run did not open its window beside the guarded run"
     rig.key_on(new.pop(), "a")
-    code, why = fullscreen.exit_code(10)
-    assert code == 0, why
+    assert_clean_exit(fullscreen, 10)
     configure = rig.start(saver, "/c")
     assert close_about(rig, configure) == 0
     assert holder.alive()
