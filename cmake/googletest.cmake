@@ -16,5 +16,5 @@ function(tesselume_add_gtest name)
   # A list of labels must reach the discovered tests as one property value.
   string(REPLACE ";" "\\;" labels "${ARG_LABELS}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES LABELS "${labels}" TIMEOUT 300)
+                       PROPERTIES LABELS "${labels}" TIMEOUT 120)
 endfunction()
