@@ -37,7 +37,7 @@ def built(env_name, *default):
 
 
 SAVER = built("TESSELUME_SCR", "tesselume.scr")
-INSPECTOR = built("TESSELUME_ABOUT_INSPECTOR", "tests", "about", "about_inspector.exe")
+INSPECTOR = built("TESSELUME_ABOUT_WINDOW_PROBE", "tests", "about", "about_window_probe.exe")
 FAILURE_PROBE = built("TESSELUME_ABOUT_FAILURE_PROBE", "tests", "about", "about_failure_probe.exe")
 RESOURCES_PROBE = built("TESSELUME_RESOURCES_PROBE", "tests", "about", "saver_resources_probe.exe")
 LOGO = built("TESSELUME_ART_DIR", "resources", "art") / "about_logo.bmp"

@@ -2,7 +2,7 @@
 // its class, prints one JSON object with its rectangles, children, texts and fonts, and the window
 // classes of every top-level window of that process; then optionally clicks the button or closes it.
 //
-//   about_inspector.exe <wait_ms> [click|close|none]
+//   about_window_probe.exe <wait_ms> [click|close|none]
 //
 // Fonts and window classes belong to the window's process; about_probe_hook.dll (next to this
 // program) is hooked into it to read them there.
