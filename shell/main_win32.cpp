@@ -5,10 +5,14 @@
 #include "about/about_window.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
+#include "shell/dll_search.h"
 #include "shell/main_loop.h"
 #include "shell/single_instance.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandText, int showCommand) {
+  // Before anything loads a DLL by name: GLFW loads opengl32.dll, XInput and others at run time.
+  restrictDllSearchToSystemFolder();
+
   commandLine = new ScreensaverCommandLine(parseCommandLine(commandText ? commandText : ""));
 
   if ((commandLine->mode == Preview || commandLine->mode == Unspecified) && !isFirstInstance()) return 0;
