@@ -1,8 +1,11 @@
 // Frame cost of the saver's real scene path against a minimal same-shader baseline, and start-up
-// to the first presented frame against a bare window that clears once. Prints one JSON object.
+// to the first presented frame against a bare window that clears once, and the peak memory of both
+// processes. Prints one JSON object.
 //   frame_bench [--width W] [--height H] [--frames N] [--launches K]
-// Internally it starts itself with --startup scene|bare to time fresh processes.
+// Internally it starts itself with --startup scene|bare to time and weigh fresh processes.
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <GLFW/glfw3.h>
 
@@ -22,6 +25,10 @@
 #include "shell/scene.h"
 
 namespace {
+
+// Frames each start-up child draws after its first before reading its peak memory, the same for
+// both, so buffers that fill lazily during the first frames are counted.
+constexpr int kMemoryFrames = 60;
 
 struct Options {
   int width = 1920, height = 1080, frames = 600, launches = 5;
@@ -85,6 +92,27 @@ void setUpSceneQuietly() {
   std::cout.rdbuf(standardOutput);
 }
 
+// What one start-up child reports: its time to the first frame and its peak memory.
+struct Launch {
+  double startupMs = -1.0, peakWorkingSetMb = -1.0, peakPrivateMb = -1.0;
+};
+
+double megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+// Prints the child's figures on one line: start-up ms, peak working set MB, peak private MB.
+// Under Wine the peak private figure is the current anonymous resident memory (Wine keeps no
+// peak of it), which after a steady run of frames comes to the same.
+int reportLaunch(double startupMs) {
+  PROCESS_MEMORY_COUNTERS_EX counters = {};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                            sizeof counters))
+    return 3;
+  std::printf("%.3f %.3f %.3f\n", startupMs, megabytes(counters.PeakWorkingSetSize),
+              megabytes(counters.PeakPagefileUsage));
+  return 0;
+}
+
 // The saver's path to its first frame, in a window of the asked size instead of full screen.
 int startupScene(const Options& o) {
   GLFWwindow* window = openWindow(o.width, o.height, true);
@@ -94,8 +122,13 @@ int startupScene(const Options& o) {
   setUpSceneQuietly();
   updateFrame();
   glfwSwapBuffers(window);
-  std::printf("%.3f\n", msSinceProcessStart());
-  return 0;
+  const double startupMs = msSinceProcessStart();
+  for (int i = 0; i < kMemoryFrames; ++i) {
+    updateFrame();
+    glfwSwapBuffers(window);
+    glfwPollEvents();
+  }
+  return reportLaunch(startupMs);
 }
 
 int startupBare(const Options& o) {
@@ -103,26 +136,39 @@ int startupBare(const Options& o) {
   auto clear = reinterpret_cast<void(APIENTRY*)(GLbitfield)>(glfwGetProcAddress("glClear"));
   clear(GL_COLOR_BUFFER_BIT);
   glfwSwapBuffers(window);
-  std::printf("%.3f\n", msSinceProcessStart());
-  return 0;
+  const double startupMs = msSinceProcessStart();
+  for (int i = 0; i < kMemoryFrames; ++i) {
+    clear(GL_COLOR_BUFFER_BIT);
+    glfwSwapBuffers(window);
+    glfwPollEvents();
+  }
+  return reportLaunch(startupMs);
 }
 
-// Runs this program again in the given start-up mode and reads its figure.
-double launch(const char* self, const Options& o, const char* mode) {
+// Runs this program again in the given start-up mode and reads its figures.
+Launch launch(const char* self, const Options& o, const char* mode) {
   char command[1024];
   std::snprintf(command, sizeof command, "\"%s\" --width %d --height %d --startup %s", self, o.width, o.height, mode);
   FILE* child = _popen(command, "r");
-  double ms = -1.0;
+  Launch figures;
   if (child) {
-    if (std::fscanf(child, "%lf", &ms) != 1) ms = -1.0;
+    if (std::fscanf(child, "%lf %lf %lf", &figures.startupMs, &figures.peakWorkingSetMb, &figures.peakPrivateMb) != 3)
+      figures = Launch{};
     _pclose(child);
   }
-  return ms;
+  return figures;
 }
 
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+// The median of one figure over all launches.
+double median(const std::vector<Launch>& launches, double Launch::*figure) {
+  std::vector<double> values;
+  for (const Launch& l : launches) values.push_back(l.*figure);
+  return median(values);
 }
 
 }  // namespace
@@ -132,11 +178,11 @@ int main(int argc, char** argv) {
   if (o.startup == "scene") return startupScene(o);
   if (o.startup == "bare") return startupBare(o);
 
-  // Start-up first, alternating, so both see the same machine state.
-  std::vector<double> sceneStart, bareStart;
+  // Start-up and memory first, alternating, so both see the same machine state.
+  std::vector<Launch> sceneLaunches, bareLaunches;
   for (int i = 0; i < o.launches; ++i) {
-    sceneStart.push_back(launch(argv[0], o, "scene"));
-    bareStart.push_back(launch(argv[0], o, "bare"));
+    sceneLaunches.push_back(launch(argv[0], o, "scene"));
+    bareLaunches.push_back(launch(argv[0], o, "bare"));
   }
 
   GLFWwindow* window = openWindow(o.width, o.height, true);
@@ -168,12 +214,20 @@ int main(int argc, char** argv) {
   }
   const double frames = static_cast<double>(blocks * perBlock);
   const double sceneMs = sceneTime * 1000.0 / frames, baselineMs = baselineTime * 1000.0 / frames;
-  const double sceneStartMs = median(sceneStart), bareStartMs = median(bareStart);
+  const double sceneStartMs = median(sceneLaunches, &Launch::startupMs);
+  const double bareStartMs = median(bareLaunches, &Launch::startupMs);
+  const double sceneWorkingSet = median(sceneLaunches, &Launch::peakWorkingSetMb);
+  const double bareWorkingSet = median(bareLaunches, &Launch::peakWorkingSetMb);
+  const double scenePrivate = median(sceneLaunches, &Launch::peakPrivateMb);
+  const double barePrivate = median(bareLaunches, &Launch::peakPrivateMb);
   std::printf(
       "{\"width\": %d, \"height\": %d, \"frames\": %d, \"scene_ms_per_frame\": %.4f, "
       "\"baseline_ms_per_frame\": %.4f, \"ratio\": %.4f, \"launches\": %d, \"startup_scene_ms\": %.2f, "
-      "\"startup_bare_ms\": %.2f, \"startup_ratio\": %.4f}\n",
+      "\"startup_bare_ms\": %.2f, \"startup_ratio\": %.4f, \"memory_frames\": %d, "
+      "\"peak_working_set_scene_mb\": %.2f, \"peak_working_set_bare_mb\": %.2f, \"peak_memory_ratio\": %.4f, "
+      "\"peak_private_scene_mb\": %.2f, \"peak_private_bare_mb\": %.2f, \"peak_private_ratio\": %.4f}\n",
       o.width, o.height, blocks * perBlock, sceneMs, baselineMs, sceneMs / baselineMs, o.launches, sceneStartMs,
-      bareStartMs, sceneStartMs / bareStartMs);
+      bareStartMs, sceneStartMs / bareStartMs, kMemoryFrames, sceneWorkingSet, bareWorkingSet,
+      sceneWorkingSet / bareWorkingSet, scenePrivate, barePrivate, scenePrivate / barePrivate);
   return 0;
 }
