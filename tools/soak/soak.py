@@ -21,7 +21,7 @@ REPO = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPO / "tests" / "e2e"))
 
 import rig as rigmod  # noqa: E402
-from saver_under_test import SAVER_TITLE, start_fullscreen  # noqa: E402
+from saver_under_test import SAVER_TITLE  # noqa: E402
 
 SAMPLE_SECONDS = 10
 WARM_UP_SECONDS = 30
@@ -108,7 +108,11 @@ def soak(the_rig, scr, minutes):
     # A count no run reaches: boxwatch stays up for the whole run and presses OK on each box.
     watch = the_rig.start(boxwatch_exe, "--count", 1000, "--timeout-ms", int((run_seconds + 120) * 1000),
                           timeout=int(run_seconds + 180), name="boxwatch")
-    proc, _ = start_fullscreen(the_rig, scr, "/s")
+    # Our own start rather than start_fullscreen's: the rig's default timeout would end the run.
+    proc = the_rig.start(scr, "/s", timeout=int(run_seconds + 120))
+    if not the_rig.find_windows(SAVER_TITLE, timeout=30) or not proc.alive():
+        watch.kill()
+        raise SystemExit(f"soak: the saver's window did not show: {proc.exit_code(1)[1]}")
     pid = rigmod.wait_for(lambda: saver_pid(proc), 10)
     if pid is None:
         proc.kill()
