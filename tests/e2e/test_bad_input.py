@@ -1,7 +1,7 @@
-"""Command lines a user or another program might pass by mistake, on the real saver: each one gets
-a clear, bounded result (the full-screen saver, or the boxes of a preview that cannot open), ends
-with exit code 0, and leaves nothing behind: no file in the folder it ran in or on drive C:, no
-window, no process."""
+"""Command lines a user or another program might pass by mistake, and a machine without OpenGL, on
+the real saver: each one gets a clear, bounded result (the full-screen saver, or the boxes of a
+window that cannot open), ends with exit code 0, and leaves nothing behind: no file in the folder it
+ran in or on drive C:, no window, no process."""
 
 import os
 
@@ -14,6 +14,7 @@ from saver_under_test import SAVER_TITLE, assert_clean_exit, end_with_key, fatal
 FULL_SCREEN = "full screen"
 NO_HANDLE = ["Win32: Invalid window handle", "Failed to open window"]
 NO_WINDOW = ["WGL: Failed to retrieve DC for window", "Failed to open window"]
+NO_OPENGL = ["WGL: Failed to load opengl32.dll: Module not found. ", "Failed to open window"]
 
 CASES = {
     "upper-case-S": (["/S"], FULL_SCREEN),
@@ -25,7 +26,10 @@ CASES = {
     "preview-handle-not-a-number": (["/p", "abc"], NO_HANDLE),
     "preview-handle-too-large": (["/p", "99999999999999999999"], NO_WINDOW),
     "preview-handle-negative": (["/p", "-5"], NO_WINDOW),
+    # Wine's OpenGL switched off stands for a machine without an OpenGL driver.
+    "no-opengl-driver": (["/s"], NO_OPENGL),
 }
+OVERRIDES = {"no-opengl-driver": ["opengl32=d"]}
 
 
 def saver_processes(saver):
@@ -59,7 +63,7 @@ def test_bad_command_line(rig, saver, case, tmp_path, monkeypatch):
         assert end_with_key(rig, proc) == 0
     else:
         watch = rig.boxwatch(count=2, timeout_ms=30000)
-        proc = rig.start(saver, *args, extra_env=fatal_path_env())
+        proc = rig.start(saver, *args, extra_env=fatal_path_env(*OVERRIDES.get(case, [])))
         assert watch.wait(45) == 0, f"boxes seen: {watch.out()!r}"
         boxes = rig.boxes(watch)
         assert [(box["caption"], box["text"]) for box in boxes] == list(zip(["Error", "Debug"], expected))
