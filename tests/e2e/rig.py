@@ -475,14 +475,14 @@ def template_of(rundir):
 
 
 def main(argv):
-    if len(argv) != 3 or argv[1] not in ("up", "down"):
-        print("usage: rig.py up|down DIR", file=sys.stderr)
+    if len(argv) not in (3, 4) or argv[1] not in ("up", "down") or (len(argv) == 4 and argv[1] != "up"):
+        print("usage: rig.py up DIR [WIDTHxHEIGHTxDEPTH] | rig.py down DIR", file=sys.stderr)
         return 2
     rundir = Path(argv[2]).resolve()
     if argv[1] == "down":
         down(rundir)
         return 0
-    rig = up(rundir)
+    rig = up(rundir, argv[3] if len(argv) == 4 else DEFAULT_SCREEN)
     exports = {"DISPLAY": rig.display_name, "WINEPREFIX": str(rig.prefix.path),
                "TESSELUME_RIG_DIR": str(rundir), **WINE_ENV}
     (rundir / "env.sh").write_text("".join(f"export {k}='{v}'\n" for k, v in exports.items()))
