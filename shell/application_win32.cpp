@@ -45,11 +45,6 @@ void mouseButtonCallback(GLFWwindow*, int, int, int) { std::exit(0); }
 void cursorPosCallback(GLFWwindow*, double, double) {}
 void scrollCallback(GLFWwindow*, double, double) {}
 
-HWND hostWindowHandle(const ScreensaverCommandLine& line) {
-  // Handles carry 32 significant bits and are sign-extended on 64-bit Windows.
-  return reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<std::int32_t>(line.hostWindow)));
-}
-
 }  // namespace
 
 GLFWApplication::GLFWApplication(ScreensaverCommandLine* line) : commandLine(line) {

@@ -9,17 +9,10 @@
 #include "render/scene_state.h"
 #include "shell/application.h"
 #include "shell/frame_seed.h"
+#include "shell/preview_window.h"
 #include "shell/scene.h"
 
 std::int32_t firstFrameDone = 0;
-
-namespace {
-
-HWND hostWindowOf(const ScreensaverCommandLine& line) {
-  return reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<std::int32_t>(line.hostWindow)));
-}
-
-}  // namespace
 
 void runMainLoop() {
   setUpScene();
@@ -35,7 +28,7 @@ void runMainLoop() {
     keepRunning = keepRunning && glfwWindowShouldClose(window) != GLFW_TRUE;
     // The dialog disables or destroys its preview window when the preview should stop;
     // IsWindowEnabled answers zero in both cases.
-    if (line.mode == Preview && !IsWindowEnabled(hostWindowOf(line))) break;
+    if (line.mode == Preview && !IsWindowEnabled(hostWindowHandle(line))) break;
   } while (keepRunning);
   shutdownScene();
 }
