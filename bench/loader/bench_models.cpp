@@ -3,32 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 
+#include "tests/support/test_models.h"
+
 namespace loaderbench {
-namespace {
-
-bool readFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-std::string libraryBeside(const std::string& objPath, const std::string& objText) {
-  const size_t at = objText.find("mtllib ");
-  if (at == std::string::npos) return "";
-  std::string name = objText.substr(at + 7, objText.find('\n', at) - at - 7);
-  name.erase(name.find_last_not_of(" \t\r") + 1);
-  if (name.rfind("./", 0) == 0) name.erase(0, 2);
-  std::string text;
-  readFile(objPath.substr(0, objPath.rfind('/') + 1) + name, text);
-  return text;
-}
-
-}  // namespace
 
 Model generatedGrid(int size) {
   Model model{"grid" + std::to_string(size), "", "newmtl grass\nKd 0.2 0.8 0.2\nnewmtl rock\nKd 0.5 0.5 0.5\n"};
@@ -65,26 +44,19 @@ Model generatedGrid(int size) {
 
 std::vector<Model> largestCorpusModels(size_t count) {
   std::vector<std::pair<long, std::string>> files;
-  std::FILE* listing = popen("dpkg -L assimp-testmodels 2>/dev/null", "r");
-  if (!listing) return {};
-  char line[4096];
-  while (std::fgets(line, sizeof line, listing)) {
-    std::string path(line);
-    path.erase(path.find_last_not_of("\r\n") + 1);
+  for (const std::string& path : testmodels::installedObjFiles()) {
     struct stat info {};
-    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".obj") == 0 && stat(path.c_str(), &info) == 0) {
-      files.emplace_back(static_cast<long>(info.st_size), path);
-    }
+    if (stat(path.c_str(), &info) == 0) files.emplace_back(static_cast<long>(info.st_size), path);
   }
-  pclose(listing);
   std::sort(files.rbegin(), files.rend());
   std::vector<Model> models;
   for (size_t i = 0; i < files.size() && models.size() < count; ++i) {
     Model model;
     const std::string& path = files[i].second;
     model.name = path.substr(path.rfind('/') + 1);
-    if (!readFile(path, model.obj)) continue;
-    model.mtl = libraryBeside(path, model.obj);
+    if (!testmodels::readFile(path, model.obj)) continue;
+    const std::string library = testmodels::libraryBeside(path, model.obj);
+    if (!library.empty()) testmodels::readFile(library, model.mtl);
     models.push_back(std::move(model));
   }
   return models;

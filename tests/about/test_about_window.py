@@ -4,7 +4,6 @@ screen sizes, the controls and their fonts, the picture on the screen, the butto
 Run by CTest (tests/about/CMakeLists.txt), which tells where the programs are; by hand:
     TESSELUME_WIN64_BUILD=build/h-x python3 -m pytest tests/about
 """
-import importlib.util
 import json
 import os
 import stat
@@ -14,11 +13,8 @@ from pathlib import Path
 import pytest
 from PIL import Image
 
-_rig_path = Path(__file__).resolve().parents[1] / "e2e" / "rig.py"
-_spec = importlib.util.spec_from_file_location("tesselume_rig", _rig_path)
-rig = importlib.util.module_from_spec(_spec)
-sys.modules["tesselume_rig"] = rig
-_spec.loader.exec_module(rig)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
+import rig  # noqa: E402  (tests/e2e/rig.py)
 
 WEB_ADDRESS = "https://www.tesselume.example/?utm_source=About"
 GROUND = (177, 232, 179)

@@ -3,68 +3,27 @@
 // simple enough to count independently, one vertex per corner and 3 x (corners - 2) indices.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "face_census.h"
 #include "mesh/mesh_loader.h"
+#include "tests/support/test_models.h"
 
 namespace {
 
-std::vector<std::string> packageObjFiles() {
-  std::vector<std::string> files;
-  std::FILE* listing = popen("dpkg -L assimp-testmodels 2>/dev/null", "r");
-  if (!listing) return files;
-  char line[4096];
-  while (std::fgets(line, sizeof line, listing)) {
-    std::string path(line);
-    while (!path.empty() && (path.back() == '\n' || path.back() == '\r')) path.pop_back();
-    if (path.size() > 4) {
-      std::string ending = path.substr(path.size() - 4);
-      for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      if (ending == ".obj") files.push_back(path);
-    }
-  }
-  pclose(listing);
-  return files;
-}
-
-bool readFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-// The library a model names on its first "mtllib" line, when that file sits beside the model.
-std::string libraryBeside(const std::string& objPath, const std::string& objText) {
-  const std::size_t at = objText.find("mtllib");
-  if (at == std::string::npos || (at > 0 && objText[at - 1] != '\n')) return "";
-  std::string name = objText.substr(at + 6, objText.find('\n', at) - at - 6);
-  name.erase(0, name.find_first_not_of(" \t"));
-  name.erase(name.find_last_not_of(" \t\r") + 1);
-  if (name.rfind("./", 0) == 0) name.erase(0, 2);
-  if (name.empty()) return "";
-  const std::string path = objPath.substr(0, objPath.rfind('/') + 1) + name;
-  std::string probe;
-  return readFile(path, probe) ? path : "";
-}
-
 TEST(Corpus, EveryObjFileOfTheTestModels) {
-  const std::vector<std::string> files = packageObjFiles();
+  const std::vector<std::string> files = testmodels::installedObjFiles();
   if (files.empty()) GTEST_SKIP() << "assimp-testmodels is not installed";
 
   std::size_t counted = 0;
   for (const std::string& path : files) {
     SCOPED_TRACE(path);
     std::string obj, mtl;
-    ASSERT_TRUE(readFile(path, obj));
-    const std::string library = libraryBeside(path, obj);
-    if (!library.empty()) ASSERT_TRUE(readFile(library, mtl));
+    ASSERT_TRUE(testmodels::readFile(path, obj));
+    const std::string library = testmodels::libraryBeside(path, obj);
+    if (!library.empty()) ASSERT_TRUE(testmodels::readFile(library, mtl));
 
     objl::MeshLoader loader;
     loader.setProgressOutput(nullptr);

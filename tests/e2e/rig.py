@@ -474,6 +474,23 @@ def template_of(rundir):
     return Prefix(state["template"], state["display"])
 
 
+def attached_or_own(tmp_path_factory, name):
+    """For a pytest fixture to `yield from`: the rig scripts/test started (TESSELUME_RIG_DIR), with
+    a working folder of the caller's, or else a rig of the caller's own, taken down afterwards."""
+    rundir = os.environ.get("TESSELUME_RIG_DIR")
+    if rundir and (Path(rundir) / "rig.json").exists():
+        the_rig = attach(rundir)
+        the_rig.workdir = tmp_path_factory.mktemp(name)
+        yield the_rig
+        the_rig.stop_all()
+        return
+    work = tmp_path_factory.mktemp(f"{name}-rig")
+    the_rig = up(work)
+    yield the_rig
+    the_rig.stop_all()
+    down(work)
+
+
 def main(argv):
     if len(argv) not in (3, 4) or argv[1] not in ("up", "down") or (len(argv) == 4 and argv[1] != "up"):
         print("usage: rig.py up DIR [WIDTHxHEIGHTxDEPTH] | rig.py down DIR", file=sys.stderr)

@@ -13,18 +13,15 @@ import pefile
 import pytest
 
 import rig as rigmod
+from pe_file import project_version, version_strings
 from rig import REPO, wait_for
 
 DESKTOP = r"HKCU\Control Panel\Desktop"
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tesselume"
 
 
-def version():
-    return re.search(r"project\(Tesselume VERSION (\d+\.\d+\.\d+)", (REPO / "CMakeLists.txt").read_text())[1]
-
-
 def installer(suffix):
-    return REPO / "build" / "installer" / f"tesselume-{version()}-setup{suffix}.exe"
+    return REPO / "build" / "installer" / f"tesselume-{project_version()}-setup{suffix}.exe"
 
 
 @pytest.fixture(scope="module")
@@ -104,7 +101,7 @@ def test_install_then_uninstall(prefix_rig):
     assert desktop["ScreenSaveActive"] == "1"
     registered = reg_values(prefix_rig, UNINSTALL)
     assert registered["DisplayName"] == "Tesselume Screensaver"
-    assert registered["DisplayVersion"] == version()
+    assert registered["DisplayVersion"] == project_version()
     assert registered["UninstallString"] == r'"C:\Program Files\Tesselume\uninstall.exe"'
 
     uninstall(prefix_rig)
@@ -128,6 +125,4 @@ def test_shipped_installer_is_the_32_bit_build_of_the_same_version():
         pytest.skip(f"{shipped} is missing: run scripts/installer first")
     image = pefile.PE(str(shipped))
     assert image.FILE_HEADER.Machine == pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"]
-    strings = {key.decode(): value.decode() for info in image.FileInfo[0] if hasattr(info, "StringTable")
-               for table in info.StringTable for key, value in table.entries.items()}
-    assert strings["ProductVersion"] == version()
+    assert version_strings(image)["ProductVersion"] == project_version()

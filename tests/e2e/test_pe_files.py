@@ -2,12 +2,12 @@
 (the 32-bit one cannot run here): only Windows' own DLLs at load time, the hardening flags, and
 the resources by which Windows names and treats the program."""
 
-import re
 import xml.etree.ElementTree as ET
 
 import pefile
 import pytest
 
+from pe_file import project_version, version_strings
 from rig import REPO
 
 # Windows maps these from its own folder whatever lies beside a program (the KnownDLLs list of
@@ -23,10 +23,6 @@ KNOWN_DLLS = {
 DYNAMIC_BASE, NX_COMPAT, HIGH_ENTROPY_VA = 0x0040, 0x0100, 0x0020
 RT_STRING, RT_VERSION, RT_MANIFEST = 6, 16, 24
 WINDOWS_10_ID = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
-
-
-def project_version():
-    return re.search(r"project\(Tesselume VERSION (\d+\.\d+\.\d+)", (REPO / "CMakeLists.txt").read_text())[1]
 
 
 @pytest.fixture(params=["win64", "win32"])
@@ -89,8 +85,7 @@ def test_version_information(pe):
     fixed = pe.VS_FIXEDFILEINFO[0]
     numbers = [fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF, fixed.FileVersionLS >> 16]
     assert numbers == [int(n) for n in version.split(".")]
-    strings = {key.decode(): value.decode() for info in pe.FileInfo[0] if hasattr(info, "StringTable")
-               for table in info.StringTable for key, value in table.entries.items()}
+    strings = version_strings(pe)
     assert strings["ProductName"] == "Tesselume"
     assert strings["OriginalFilename"] == "tesselume.scr"
     assert strings["FileDescription"] == "Tesselume Screensaver"

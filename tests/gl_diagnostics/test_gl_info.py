@@ -4,7 +4,6 @@ then prints the values it queried itself, from which the expected text is built 
 
 Run by CTest (tests/gl_diagnostics/CMakeLists.txt); uses the run's rig when scripts/test started one.
 """
-import importlib.util
 import json
 import os
 import sys
@@ -12,11 +11,8 @@ from pathlib import Path
 
 import pytest
 
-_rig_path = Path(__file__).resolve().parents[1] / "e2e" / "rig.py"
-_spec = importlib.util.spec_from_file_location("tesselume_rig", _rig_path)
-rig = importlib.util.module_from_spec(_spec)
-sys.modules["tesselume_rig"] = rig
-_spec.loader.exec_module(rig)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
+import rig  # noqa: E402  (tests/e2e/rig.py)
 
 PROBE = Path(os.environ.get("TESSELUME_GL_INFO_PROBE",
                             rig.build_dir() / "tests" / "gl_diagnostics" / "gl_info_probe.exe"))
@@ -24,17 +20,7 @@ PROBE = Path(os.environ.get("TESSELUME_GL_INFO_PROBE",
 
 @pytest.fixture(scope="module")
 def wine(tmp_path_factory):
-    rundir = os.environ.get("TESSELUME_RIG_DIR")
-    if rundir and (Path(rundir) / "rig.json").exists():
-        r = rig.attach(rundir)
-        yield r
-        r.stop_all()
-        return
-    work = tmp_path_factory.mktemp("gl-info")
-    r = rig.up(work)
-    yield r
-    r.stop_all()
-    rig.down(work)
+    yield from rig.attached_or_own(tmp_path_factory, "gl-info")
 
 
 def report_lines(values):

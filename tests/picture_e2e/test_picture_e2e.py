@@ -11,7 +11,6 @@ direction of every cell (the pulse only scales a cell's brightness).
 
 Run by CTest (tests/picture_e2e/CMakeLists.txt); uses the run's rig when scripts/test started one.
 """
-import importlib.util
 import os
 import sys
 import time
@@ -21,11 +20,8 @@ import numpy as np
 import pytest
 from PIL import Image
 
-_rig_path = Path(__file__).resolve().parents[1] / "e2e" / "rig.py"
-_spec = importlib.util.spec_from_file_location("tesselume_rig", _rig_path)
-rig = importlib.util.module_from_spec(_spec)
-sys.modules["tesselume_rig"] = rig
-_spec.loader.exec_module(rig)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
+import rig  # noqa: E402  (tests/e2e/rig.py)
 
 PROBES = Path(os.environ.get("TESSELUME_SCENE_PROBES", rig.build_dir() / "tests" / "picture_e2e"))
 SAVER = Path(os.environ.get("TESSELUME_SCR", rig.build_dir() / "tesselume.scr"))
@@ -34,18 +30,7 @@ SAVER_TITLE = "^Tesselume Screensaver$"
 
 @pytest.fixture(scope="module")
 def wine(tmp_path_factory):
-    rundir = os.environ.get("TESSELUME_RIG_DIR")
-    if rundir and (Path(rundir) / "rig.json").exists():
-        r = rig.attach(rundir)
-        r.workdir = tmp_path_factory.mktemp("picture")
-        yield r
-        r.stop_all()
-        return
-    work = tmp_path_factory.mktemp("picture-rig")
-    r = rig.up(work)
-    yield r
-    r.stop_all()
-    rig.down(work)
+    yield from rig.attached_or_own(tmp_path_factory, "picture")
 
 
 def shader_log(text):
